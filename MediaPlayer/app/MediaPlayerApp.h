@@ -1,0 +1,7 @@
+#pragma once
+
+// Base class of the application object.
+class MediaPlayerApp {
+public:
+    virtual ~MediaPlayerApp() = default;
+};

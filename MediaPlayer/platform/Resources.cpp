@@ -1,0 +1,18 @@
+#include "platform/Resources.h"
+
+#include <QFile>
+
+namespace platform {
+
+QIcon loadIcon(const QString& name) {
+    static constexpr int sizes[] = {16, 24, 32, 48, 64, 128, 256};
+    QIcon icon;
+    for (int size : sizes) {
+        const QString file = QStringLiteral(":/icons/%1_%2.png").arg(name).arg(size);
+        if (QFile::exists(file))
+            icon.addFile(file, QSize(size, size));
+    }
+    return icon;
+}
+
+} // namespace platform
