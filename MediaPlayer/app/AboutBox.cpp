@@ -7,7 +7,9 @@
 #include "res/Dialogs.h"
 #include "res/resource.h"
 
-void showAboutBox() { platform::dialogBox(aboutTemplate(), mainWindow, aboutDlgProc); }
+void showAboutBox() {
+    platform::dialogBox(aboutTemplate(), mainWindow, aboutDlgProc);
+}
 
 std::intptr_t aboutDlgProc(QWidget* dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {

@@ -22,7 +22,9 @@ QString adsLibraryPath() {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/libads.so");
 }
 
-void setAdsLibraryPath(const QString& path) { overridePath() = path; }
+void setAdsLibraryPath(const QString& path) {
+    overridePath() = path;
+}
 
 int showAdvertising(QWidget* owner) {
     // The library stays loaded once loaded: it may keep state or threads of its own.

@@ -18,7 +18,9 @@ bool windowedMaximized = false;
 
 } // namespace
 
-void resetLayout() { firstLayout = true; }
+void resetLayout() {
+    firstLayout = true;
+}
 
 void layoutWindows() {
     if (!layoutEnabled || !platform::isWindow(mainWindow))

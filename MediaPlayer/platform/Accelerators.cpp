@@ -14,8 +14,8 @@ struct VirtualKey {
 };
 
 constexpr VirtualKey virtualKeys[] = {
-    {VK_SPACE, Qt::Key_Space}, {VK_PRIOR, Qt::Key_PageUp}, {VK_NEXT, Qt::Key_PageDown},
-    {VK_LEFT, Qt::Key_Left},   {VK_UP, Qt::Key_Up},        {VK_RIGHT, Qt::Key_Right},
+    {VK_SPACE, Qt::Key_Space}, {VK_PRIOR, Qt::Key_PageUp},  {VK_NEXT, Qt::Key_PageDown},
+    {VK_LEFT, Qt::Key_Left},   {VK_UP, Qt::Key_Up},         {VK_RIGHT, Qt::Key_Right},
     {VK_DOWN, Qt::Key_Down},   {VK_ESCAPE, Qt::Key_Escape},
 };
 

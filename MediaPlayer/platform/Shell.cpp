@@ -52,6 +52,8 @@ void debugOutput(const char* text) {
     qCDebug(lcCorvilo).noquote() << line;
 }
 
-void sleepMs(unsigned long ms) { QThread::msleep(ms); }
+void sleepMs(unsigned long ms) {
+    QThread::msleep(ms);
+}
 
 } // namespace platform

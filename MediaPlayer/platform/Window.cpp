@@ -77,7 +77,9 @@ void ProcWindow::sendSize() {
     call(WM_SIZE, kind, MAKELPARAM(width(), height()));
 }
 
-void ProcWindow::resizeEvent(QResizeEvent*) { sendSize(); }
+void ProcWindow::resizeEvent(QResizeEvent*) {
+    sendSize();
+}
 
 void ProcWindow::changeEvent(QEvent* e) {
     // Minimising and restoring change no size in Qt, but the procedure must hear of them.
@@ -100,7 +102,9 @@ void ProcWindow::closeEvent(QCloseEvent* e) {
     call(WM_CLOSE, 0, 0);
 }
 
-void ProcWindow::timerEvent(QTimerEvent* e) { call(WM_TIMER, static_cast<WPARAM>(e->timerId()), 0); }
+void ProcWindow::timerEvent(QTimerEvent* e) {
+    call(WM_TIMER, static_cast<WPARAM>(e->timerId()), 0);
+}
 
 void ProcWindow::dragEnterEvent(QDragEnterEvent* e) {
     if (!localFiles(e->mimeData()).isEmpty())

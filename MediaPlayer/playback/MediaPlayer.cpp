@@ -2,8 +2,12 @@
 
 MediaPlayer::~MediaPlayer() = default;
 
-int MediaPlayer::kind() { return 0; }
+int MediaPlayer::kind() {
+    return 0;
+}
 
 void MediaPlayer::reserved(int) {}
 
-bool MediaPlayer::hasVideo() { return true; }
+bool MediaPlayer::hasVideo() {
+    return true;
+}

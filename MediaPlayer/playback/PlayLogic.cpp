@@ -47,7 +47,9 @@ constexpr EventRow eventTable[] = {
     {libvlc_MediaPlayerTimeChanged, nullptr, {&PlayLogic::refreshVideoVisibility}},
 };
 
-MediaPlayer* makeDefaultEngine(int kind) { return kind == 1 ? new VlcPlayer : nullptr; }
+MediaPlayer* makeDefaultEngine(int kind) {
+    return kind == 1 ? new VlcPlayer : nullptr;
+}
 
 PlayLogic::EngineFactory& engineFactory() {
     static PlayLogic::EngineFactory factory = makeDefaultEngine;
@@ -60,7 +62,9 @@ void PlayLogic::setEngineFactory(EngineFactory factory) {
     engineFactory() = factory ? std::move(factory) : EngineFactory(makeDefaultEngine);
 }
 
-PlayLogic::~PlayLogic() { destroyEngine(); }
+PlayLogic::~PlayLogic() {
+    destroyEngine();
+}
 
 void PlayLogic::destroyEngine() {
     if (mediaPlayer == nullptr)
@@ -154,7 +158,9 @@ void PlayLogic::stop() {
     }
 }
 
-bool PlayLogic::isPlaying() { return mediaPlayer != nullptr && mediaPlayer->isPlaying(); }
+bool PlayLogic::isPlaying() {
+    return mediaPlayer != nullptr && mediaPlayer->isPlaying();
+}
 
 void PlayLogic::skip(int direction) {
     if (playList.count() < 2 || playList.currentIndex() < 0)
@@ -262,7 +268,9 @@ void PlayLogic::applyVolume() {
         mediaPlayer->setVolume(volume);
 }
 
-bool PlayLogic::canSkip() { return playList.count() >= 2 && playList.currentIndex() >= 0; }
+bool PlayLogic::canSkip() {
+    return playList.count() >= 2 && playList.currentIndex() >= 0;
+}
 
 void PlayLogic::handleProc(const libvlc_event_t* event, void*) {
     // Runs on a libvlc thread, possibly inside libvlc's own lock: only hand the event over.

@@ -7,9 +7,13 @@ VlcPlayer::VlcPlayer() {
     version = v != nullptr ? v : "";
 }
 
-VlcPlayer::~VlcPlayer() { release(); }
+VlcPlayer::~VlcPlayer() {
+    release();
+}
 
-int VlcPlayer::kind() { return 1; }
+int VlcPlayer::kind() {
+    return 1;
+}
 
 bool VlcPlayer::initialize(QWidget*) {
     const char* const args[] = {"--no-video-title-show", "--no-keyboard-events",
@@ -66,7 +70,9 @@ void VlcPlayer::play() {
         libvlc_media_player_play(player);
 }
 
-bool VlcPlayer::isPlaying() { return player != nullptr && libvlc_media_player_is_playing(player) != 0; }
+bool VlcPlayer::isPlaying() {
+    return player != nullptr && libvlc_media_player_is_playing(player) != 0;
+}
 
 void VlcPlayer::pause() {
     if (player != nullptr)
@@ -98,7 +104,9 @@ void VlcPlayer::setTime(std::int64_t ms) {
         libvlc_media_player_set_time(player, ms);
 }
 
-int VlcPlayer::getVolume() { return player != nullptr ? libvlc_audio_get_volume(player) : 0; }
+int VlcPlayer::getVolume() {
+    return player != nullptr ? libvlc_audio_get_volume(player) : 0;
+}
 
 bool VlcPlayer::setVolume(int volume) {
     return player != nullptr && libvlc_audio_set_volume(player, volume) == 0;
@@ -116,7 +124,9 @@ void VlcPlayer::setWindow(QWidget* window) {
             player, window != nullptr ? static_cast<std::uint32_t>(window->winId()) : 0);
 }
 
-bool VlcPlayer::isMuted() { return player != nullptr && libvlc_audio_get_mute(player) != 0; }
+bool VlcPlayer::isMuted() {
+    return player != nullptr && libvlc_audio_get_mute(player) != 0;
+}
 
 void VlcPlayer::toggleMute() {
     // An undefined mute state (negative answer) counts as muted, so the toggle unmutes.

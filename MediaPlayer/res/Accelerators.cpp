@@ -26,4 +26,6 @@ constexpr Accelerator table109[] = {
 
 } // namespace
 
-std::span<const Accelerator> mainAccelerators() { return table109; }
+std::span<const Accelerator> mainAccelerators() {
+    return table109;
+}

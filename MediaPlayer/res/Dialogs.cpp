@@ -18,4 +18,6 @@ constexpr platform::DialogTemplate about{IDD_ABOUTBOX, "About", 170, 62, aboutCo
 
 } // namespace
 
-const platform::DialogTemplate& aboutTemplate() { return about; }
+const platform::DialogTemplate& aboutTemplate() {
+    return about;
+}

@@ -22,11 +22,8 @@ constexpr MenuItem contextPopup[] = {
 };
 
 constexpr MenuItem controlPopup[] = {
-    {ID_MUTE, "Mute"},
-    {ID_BACKWARD, "Move Backward"},
-    {ID_FORWARD, "Move Forward"},
-    {ID_VOLUME_UP, "Volume Up"},
-    {ID_VOLUME_DOWN, "Volume Down"},
+    {ID_MUTE, "Mute"},           {ID_BACKWARD, "Move Backward"},  {ID_FORWARD, "Move Forward"},
+    {ID_VOLUME_UP, "Volume Up"}, {ID_VOLUME_DOWN, "Volume Down"},
 };
 
 constexpr MenuItem filePopup[] = {

@@ -20,7 +20,9 @@ void PlayWnd::deleteInstance() {
     self = nullptr;
 }
 
-PlayWnd::~PlayWnd() { destroyWindows(); }
+PlayWnd::~PlayWnd() {
+    destroyWindows();
+}
 
 bool PlayWnd::create(QWidget* parent) {
     if (hwnd != nullptr)
@@ -59,7 +61,9 @@ void PlayWnd::showRenderWindow(bool show) {
         renderHwnd->setVisible(show);
 }
 
-bool PlayWnd::renderWindowExists() const { return platform::isWindow(renderHwnd); }
+bool PlayWnd::renderWindowExists() const {
+    return platform::isWindow(renderHwnd);
+}
 
 bool PlayWnd::renderWindowVisible() const {
     return platform::isWindow(renderHwnd) && renderHwnd->isVisibleTo(renderHwnd->parentWidget());

@@ -1,0 +1,63 @@
+#include "PlayerFixture.h"
+
+#include "app/AppGlobals.h"
+#include "app/Entry.h"
+#include "app/MainWindow.h"
+#include "platform/Shell.h"
+#include "platform/Window.h"
+#include "playback/PlayLogic.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+void PlayerFixture::SetUp() {
+    ASSERT_TRUE(dir.isValid());
+    PlayLogic::setEngineFactory([this](int kind) -> MediaPlayer* {
+        if (kind != 1)
+            return nullptr;
+        ++enginesMade;
+        auto* e = new FakeEngine(log, engineKind);
+        e->initializeResult = initializeResult;
+        e->failPaths = failPaths;
+        return e;
+    });
+    platform::setErrorBoxHook([this](QWidget*, const QString& text, const QString& caption) {
+        errorBoxes.push_back({text, caption});
+    });
+    ASSERT_TRUE(initMainWindow());
+}
+
+void PlayerFixture::TearDown() {
+    teardown();
+    if (mainWindow != nullptr) {
+        platform::destroyWindow(mainWindow);
+        mainWindow = nullptr;
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    PlayLogic::setEngineFactory(nullptr);
+    platform::setErrorBoxHook(nullptr);
+    platform::setChooseOpenFileHook(nullptr);
+    platform::setDefWindowProcHook(nullptr);
+    layoutEnabled = false;
+    fullScreen = false;
+}
+
+QString PlayerFixture::makeFiles(const QStringList& names) {
+    for (const QString& name : names) {
+        QFile f(pathOf(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly)) << name.toStdString();
+    }
+    return names.isEmpty() ? QString() : pathOf(names.first());
+}
+
+QString PlayerFixture::pathOf(const QString& name) const {
+    return dir.path() + u'/' + name;
+}
+
+FakeEngine* PlayerFixture::engine() const {
+    return playLogic != nullptr ? dynamic_cast<FakeEngine*>(playLogic->mediaPlayer) : nullptr;
+}
+
+void PlayerFixture::processEvents() {
+    QCoreApplication::processEvents();
+}
