@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QTimer>
 
 void PlayerFixture::SetUp() {
     ASSERT_TRUE(dir.isValid());
@@ -34,6 +35,10 @@ void PlayerFixture::TearDown() {
         mainWindow = nullptr;
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // Destroying the main window asks the application to quit, which outside a running
+    // loop would end every later modal loop at once; a short run of the loop clears it.
+    QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
     PlayLogic::setEngineFactory(nullptr);
     platform::setErrorBoxHook(nullptr);
     platform::setChooseOpenFileHook(nullptr);
@@ -59,5 +64,7 @@ FakeEngine* PlayerFixture::engine() const {
 }
 
 void PlayerFixture::processEvents() {
-    QCoreApplication::processEvents();
+    // Events posted while handling others wait for the next pass.
+    for (int pass = 0; pass < 5; ++pass)
+        QCoreApplication::processEvents();
 }
