@@ -79,10 +79,6 @@ void onTimer() {
         playLogic->timerProc();
 }
 
-QPainter* painterOf(QWidget* window) {
-    auto* procWindow = dynamic_cast<platform::ProcWindow*>(window);
-    return procWindow != nullptr ? procWindow->currentPainter() : nullptr;
-}
 
 } // namespace
 
@@ -104,7 +100,7 @@ LRESULT mainWndProc(QWidget* window, UINT message, WPARAM wParam, LPARAM lParam)
             layoutWindows();
         return 0;
     case WM_PAINT:
-        if (QPainter* painter = painterOf(window))
+        if (QPainter* painter = platform::beginPaint(window))
             painter->fillRect(window->rect(), Qt::black);
         return 0;
     case WM_CLOSE:

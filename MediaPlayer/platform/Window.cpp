@@ -131,6 +131,11 @@ ProcWindow* createWindow(WindowProc proc, const QString& caption, QWidget* paren
     return window;
 }
 
+QPainter* beginPaint(QWidget* window) {
+    auto* procWindow = dynamic_cast<ProcWindow*>(window);
+    return procWindow != nullptr ? procWindow->currentPainter() : nullptr;
+}
+
 void postMessage(QWidget* window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (window != nullptr)
         QCoreApplication::postEvent(window, new MessageEvent(message, wParam, lParam));

@@ -53,6 +53,9 @@ private:
 // Creates a window with the given procedure and caption and sends it WM_CREATE.
 ProcWindow* createWindow(WindowProc proc, const QString& caption, QWidget* parent = nullptr);
 
+// The painter of the window's paint in progress, or null outside WM_PAINT / WM_ERASEBKGND.
+QPainter* beginPaint(QWidget* window);
+
 // Queues a message for the window's procedure; safe from any thread.
 void postMessage(QWidget* window, UINT message, WPARAM wParam, LPARAM lParam);
 // Calls the window's procedure at once; GUI thread only.

@@ -96,15 +96,6 @@ void PlayWnd::destroyWindows() {
     hwnd = nullptr;
 }
 
-namespace {
-
-QPainter* painterOf(QWidget* window) {
-    auto* procWindow = dynamic_cast<platform::ProcWindow*>(window);
-    return procWindow != nullptr ? procWindow->currentPainter() : nullptr;
-}
-
-} // namespace
-
 LRESULT videoDialogProc(QWidget* window, UINT message, WPARAM, LPARAM) {
     PlayWnd* self = PlayWnd::instance();
     switch (message) {
@@ -116,7 +107,7 @@ LRESULT videoDialogProc(QWidget* window, UINT message, WPARAM, LPARAM) {
         return 1;
     case WM_PAINT:
         if (self != nullptr)
-            self->paint(painterOf(window), false);
+            self->paint(platform::beginPaint(window), false);
         return 1;
     default:
         return 0;
@@ -130,7 +121,7 @@ LRESULT renderDialogProc(QWidget* window, UINT message, WPARAM, LPARAM) {
         return 1;
     case WM_PAINT:
         if (self != nullptr)
-            self->paint(painterOf(window), true);
+            self->paint(platform::beginPaint(window), true);
         return 1;
     default:
         return 0;
