@@ -79,7 +79,6 @@ void onTimer() {
         playLogic->timerProc();
 }
 
-
 } // namespace
 
 LRESULT mainWndProc(QWidget* window, UINT message, WPARAM wParam, LPARAM lParam) {

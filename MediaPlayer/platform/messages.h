@@ -33,7 +33,9 @@ inline constexpr WPARAM SIZE_MAXIMIZED = 2;
 inline constexpr int IDOK = 1;
 inline constexpr int IDCANCEL = 2;
 
-constexpr std::uint16_t LOWORD(std::uintptr_t v) { return static_cast<std::uint16_t>(v & 0xFFFF); }
+constexpr std::uint16_t LOWORD(std::uintptr_t v) {
+    return static_cast<std::uint16_t>(v & 0xFFFF);
+}
 constexpr std::uint16_t HIWORD(std::uintptr_t v) {
     return static_cast<std::uint16_t>((v >> 16) & 0xFFFF);
 }
