@@ -52,6 +52,11 @@ struct CommandCase {
     std::function<void(PlayLogic&, FakeEngine&)> check;
 };
 
+// Listed by name, not as a dump of bytes.
+void PrintTo(const CommandCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class CommandTest : public MainWindowTest, public ::testing::WithParamInterface<CommandCase> {};
 
 TEST_P(CommandTest, ReachesTheController) {

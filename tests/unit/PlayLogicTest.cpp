@@ -94,6 +94,11 @@ struct SkipCase {
     QStringList expectedList;
 };
 
+// Listed by name, not as a dump of bytes.
+void PrintTo(const SkipCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class SkipTest : public PlayerFixture, public ::testing::WithParamInterface<SkipCase> {};
 
 TEST_P(SkipTest, WalksTheFolder) {
@@ -171,6 +176,11 @@ struct TimerCase {
     int expectedState;
 };
 
+// Listed by name, not as a dump of bytes.
+void PrintTo(const TimerCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class TimerTest : public PlayerFixture, public ::testing::WithParamInterface<TimerCase> {};
 
 TEST_P(TimerTest, EndOfMediaMovesOnExceptAfterTheLast) {
@@ -218,6 +228,11 @@ struct SeekCase {
     std::int64_t target; // -1: no seek
 };
 
+// Listed by name, not as a dump of bytes.
+void PrintTo(const SeekCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class SeekTest : public PlayerFixture, public ::testing::WithParamInterface<SeekCase> {};
 
 TEST_P(SeekTest, StepsFiveSecondsWithinTheMedia) {
@@ -257,6 +272,11 @@ struct VolumeCase {
     int direction;
     int expectedVolume;
 };
+
+// Listed by name, not as a dump of bytes.
+void PrintTo(const VolumeCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class VolumeTest : public PlayerFixture, public ::testing::WithParamInterface<VolumeCase> {};
 
