@@ -28,7 +28,7 @@ void PlayerFixture::SetUp() {
     ASSERT_TRUE(initMainWindow());
 }
 
-void PlayerFixture::TearDown() {
+void endPlayer() {
     teardown();
     if (mainWindow != nullptr) {
         platform::destroyWindow(mainWindow);
@@ -39,6 +39,10 @@ void PlayerFixture::TearDown() {
     // loop would end every later modal loop at once; a short run of the loop clears it.
     QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
     QCoreApplication::exec();
+}
+
+void PlayerFixture::TearDown() {
+    endPlayer();
     PlayLogic::setEngineFactory(nullptr);
     platform::setErrorBoxHook(nullptr);
     platform::setChooseOpenFileHook(nullptr);

@@ -10,6 +10,10 @@
 
 class PlayLogic;
 
+// Shuts the player down as the close does and destroys its main window, leaving the
+// application ready for the next test.
+void endPlayer();
+
 struct ErrorBoxCall {
     QString text;
     QString caption;

@@ -1,14 +1,12 @@
+#include "PlayerFixture.h"
 #include "VlcSupport.h"
 #include "app/AppGlobals.h"
 #include "app/Entry.h"
-#include "app/MainWindow.h"
 #include "platform/Shell.h"
-#include "platform/Window.h"
 #include "playback/MediaPlayer.h"
 #include "playback/PlayLogic.h"
 
 #include <QElapsedTimer>
-#include <QTimer>
 #include <gtest/gtest.h>
 #include <vlc/vlc.h>
 
@@ -25,15 +23,7 @@ protected:
     }
 
     void TearDown() override {
-        teardown();
-        if (mainWindow != nullptr) {
-            platform::destroyWindow(mainWindow);
-            mainWindow = nullptr;
-        }
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        // Destroying the main window asks the loop to quit; let that request pass.
-        QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
-        QCoreApplication::exec();
+        endPlayer();
         platform::setErrorBoxHook(nullptr);
     }
 
