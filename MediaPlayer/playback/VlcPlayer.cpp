@@ -49,10 +49,10 @@ void VlcPlayer::release() {
 bool VlcPlayer::openMedia(const QString& path) {
     // The path ends at its first NUL, as a zero-terminated text would.
     const qsizetype nul = path.indexOf(QChar(u'\0'));
-    QByteArray utf8 = (nul < 0 ? path : path.left(nul)).toUtf8();
-    if (utf8.size() > maxPathBytes)
-        utf8.clear();
-    if (player == nullptr)
+    const QByteArray utf8 = (nul < 0 ? path : path.left(nul)).toUtf8();
+    // Refused rather than cut or emptied: the library reads an empty path as the working
+    // folder, and the open would pass for a success while nothing can play.
+    if (utf8.size() > maxPathBytes || player == nullptr)
         return false;
     if (isPlaying())
         stop();

@@ -35,7 +35,7 @@ public:
     // Attaches eventCallback to the player events the controller reacts to.
     void attachEvents();
 
-    // Longest UTF-8 path the library is given; longer paths are opened as an empty path.
+    // Longest UTF-8 path the library is given; openMedia refuses longer ones.
     static constexpr int maxPathBytes = 259;
 
     std::string version;
