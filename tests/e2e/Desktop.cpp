@@ -36,10 +36,6 @@ QString unquote(QString text) {
 
 } // namespace
 
-QString clipPath(const QString& name) {
-    return QStringLiteral(CORVILO_CLIPS_DIR "/") + name;
-}
-
 QString playerPath() {
     return QStringLiteral(CORVILO_BUILD_DIR "/corvilo");
 }

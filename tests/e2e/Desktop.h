@@ -4,7 +4,8 @@
 // into it, takes screenshots and closes it through the window manager. Every wait is
 // bounded.
 
-#include <QElapsedTimer>
+#include "Waiting.h"
+
 #include <QImage>
 #include <QProcess>
 #include <QRect>
@@ -12,7 +13,6 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
-#include <QThread>
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
@@ -20,25 +20,6 @@
 
 namespace e2e {
 
-// Polls done() every stepMs until it holds or timeoutMs has passed; true when it held.
-template <typename F> bool waitFor(F done, int timeoutMs, int stepMs = 40) {
-    QElapsedTimer clock;
-    clock.start();
-    for (;;) {
-        if (done())
-            return true;
-        if (clock.elapsed() >= timeoutMs)
-            return false;
-        QThread::msleep(stepMs);
-    }
-}
-
-// True when ok() holds at every poll for the whole of ms.
-template <typename F> bool holdsFor(F ok, int ms, int stepMs = 60) {
-    return !waitFor([&] { return !ok(); }, ms, stepMs);
-}
-
-QString clipPath(const QString& name);
 QString playerPath();
 
 // Runs a helper tool and returns its standard output; the tool is killed after timeoutMs.

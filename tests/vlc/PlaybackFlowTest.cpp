@@ -1,5 +1,5 @@
 #include "PlayerFixture.h"
-#include "VlcSupport.h"
+#include "Waiting.h"
 #include "app/AppGlobals.h"
 #include "app/Entry.h"
 #include "platform/Shell.h"

@@ -1,5 +1,5 @@
 #include "playback/VlcPlayer.h"
-#include "VlcSupport.h"
+#include "Waiting.h"
 
 #include <QDir>
 #include <QFile>
